@@ -1,0 +1,8 @@
+#include "playf.h"
+
+Tplay::Tplay(QWidget *parent)
+    : QWidget(parent)
+{
+    setObjectName(QStringLiteral("Tplay"));
+    setWindowTitle(QStringLiteral("Поле битвы"));
+}

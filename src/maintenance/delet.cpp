@@ -1,0 +1,8 @@
+#include "delet.h"
+
+Tdel::Tdel(QWidget *parent)
+    : QDialog(parent)
+{
+    setObjectName(QStringLiteral("Tdel"));
+    setWindowTitle(QStringLiteral("Удаление сета"));
+}
