@@ -25,6 +25,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QCursor>
 #include <QDir>
 #include <QFile>
 #include <QGroupBox>
@@ -253,6 +254,11 @@ void Tmain::buildWindow()
     m_edit1->installEventFilter(this);
     m_listBox1->installEventFilter(this);
     m_listBox1->viewport()->installEventFilter(this);
+    // clicked comes for the left button only, after the view has taken the click.
+    connect(m_listBox1, &QListView::clicked, this,
+            [this] { vz::guarded([this] { ListBox1MouseUp(Qt::LeftButton, QCursor::pos()); }); });
+    connect(m_listBox1, &QListView::doubleClicked, this,
+            [this] { vz::guarded([this] { ListBox1DblClick(); }); });
 }
 
 void Tmain::connectGuarded(QAction *action, void (Tmain::*handler)())

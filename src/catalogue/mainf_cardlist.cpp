@@ -217,19 +217,12 @@ bool Tmain::eventFilter(QObject *watched, QEvent *event)
                 m_edit1->end(false);
             break;
         case QEvent::MouseButtonRelease:
+            // The right button opens the copy menu here; the left button is handled once the
+            // view has taken the click (ListBox1 clicked), so the selection we set stays.
             if (watched == m_listBox1->viewport()) {
                 auto *mouse = static_cast<QMouseEvent *>(event);
-                vz::guarded([&] { ListBox1MouseUp(mouse->button(), mouse->globalPosition().toPoint()); });
-            }
-            break;
-        case QEvent::MouseButtonDblClick:
-            if (watched == m_listBox1->viewport()) {
-                // Let the view select the item first, then add it.
-                QListView *list = m_listBox1;
-                const bool result = QObject::eventFilter(watched, event);
-                Q_UNUSED(list);
-                vz::guarded([this] { ListBox1DblClick(); });
-                return result;
+                if (mouse->button() == Qt::RightButton)
+                    vz::guarded([&] { ListBox1MouseUp(mouse->button(), mouse->globalPosition().toPoint()); });
             }
             break;
         default:

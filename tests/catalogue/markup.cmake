@@ -1,0 +1,1 @@
+vz_add_test(tst_markup tst_markup.cpp)
