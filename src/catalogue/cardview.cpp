@@ -5,6 +5,7 @@
 #include "platform/cardfonts.h"
 #include "platform/richtextview.h"
 
+#include <QBitmap>
 #include <QFile>
 #include <QGroupBox>
 #include <QIcon>
@@ -30,6 +31,17 @@ QFont valueFont()
 }
 
 } // namespace
+
+QPixmap TransparentPicture(const QString &file)
+{
+    QImage image(file);
+    if (image.isNull())
+        return {};
+    const QRgb background = image.pixel(0, image.height() - 1);
+    QPixmap picture = QPixmap::fromImage(image);
+    picture.setMask(QBitmap::fromImage(image.createMaskFromColor(background, Qt::MaskInColor)));
+    return picture;
+}
 
 CardView::CardView(QGroupBox *group, QLineEdit *aftar, QPlainTextEdit *rtext, QPlainTextEdit *ftext,
                    QToolButton *bView, std::function<QString(const QString &)> appFile)
@@ -104,8 +116,9 @@ void CardView::setPicture(QLabel *target, const QString &relative)
 {
     // A picture that is missing is skipped: the control stays empty.
     const QString file = m_appFile(relative);
-    target->setPixmap(QFile::exists(file) ? QPixmap(file) : QPixmap());
-    target->setProperty("picture", QFile::exists(file) ? relative : QString());
+    const bool exists = QFile::exists(file);
+    target->setPixmap(exists ? TransparentPicture(file) : QPixmap());
+    target->setProperty("picture", exists ? relative : QString());
 }
 
 void CardView::setScaledDown(QLabel *target, const QString &file)
@@ -158,7 +171,7 @@ bool CardView::draw(const TCardRecord &card, const QString &appDir)
         m_rw->hide();
         m_image2->raise();
         setScaledDown(m_image2, scan);
-        m_bView->setIcon(QIcon(m_appFile(QStringLiteral("\\pics\\mini2.bmp"))));
+        m_bView->setIcon(QIcon(TransparentPicture(m_appFile(QStringLiteral("\\pics\\mini2.bmp")))));
         m_bView->setProperty("picture", QStringLiteral("mini2.bmp"));
         m_scanShown = true;
         return true;
@@ -166,7 +179,7 @@ bool CardView::draw(const TCardRecord &card, const QString &appDir)
     m_scanShown = false;
     m_image2->lower();
     m_rw->show();
-    m_bView->setIcon(QIcon(m_appFile(QStringLiteral("\\pics\\mini.bmp"))));
+    m_bView->setIcon(QIcon(TransparentPicture(m_appFile(QStringLiteral("\\pics\\mini.bmp")))));
     m_bView->setProperty("picture", QStringLiteral("mini.bmp"));
 
     const QString frameFile = m_appFile(QStringLiteral("\\pics\\%1.jpg").arg(card.element));
@@ -190,7 +203,6 @@ bool CardView::draw(const TCardRecord &card, const QString &appDir)
     const int top = kRwTop - 8;
     m_rw->setBackgroundTile(background.copy(0, top, kRwWidth, kRwHeight));
     RenderCardText(m_rw, card.text, appDir);
-    m_rw->document()->adjustSize();
     m_rw->viewport()->update();
     return false;
 }

@@ -4,6 +4,7 @@
 #include <functional>
 
 class QGroupBox;
+class QPixmap;
 class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
@@ -14,6 +15,9 @@ struct TCardRecord;
 namespace vz {
 class RichTextView;
 }
+
+/// A bitmap drawn see-through: the colour of its bottom-left pixel is the background.
+QPixmap TransparentPicture(const QString &file);
 
 /// The card view inside the group `card_image`: the frame or scan (`Image2`), the art picture
 /// (`Image1`), the name, the four value icons and texts, set, number, rarity picture and the

@@ -371,7 +371,7 @@ void Tmain::loadToolbarPictures()
         auto *button = findChild<QToolButton *>(name);
         const QString path = AppFile(file);
         if (button && QFile::exists(path)) {
-            button->setIcon(QIcon(path));
+            button->setIcon(QIcon(TransparentPicture(path)));
             button->setProperty("picture", file);
         }
     }
