@@ -242,6 +242,16 @@ void Tmain::buildWindow()
     m_cardView = std::make_unique<CardView>(m_cardImage, m_aftar, m_rtext, m_ftext, m_bView,
                                             [this](const QString &p) { return AppFile(p); });
     m_deckTab = std::make_unique<DeckTab>(*this, m_pc1, m_editdeck);
+    DeckTab::Commands commands;
+    commands.deckStat = [this] { DeckStatClick(); };
+    commands.generator = [this] { GeneratorClick(); };
+    commands.printScans = [this] { PrintScansClick(); };
+    commands.printDecklist = [this] { PrintDecklistClick(); };
+    commands.printFaq = [this] { PrintFaqClick(); };
+    commands.downloadPictures = [this] { DownloadPicturesClick(); };
+    commands.downloadFaq = [this] { DownloadFaqClick(); };
+    commands.hand = [this] { SquadClick(); };
+    m_deckTab->setCommands(commands);
 
     connectGuarded(m_bView, &Tmain::bViewClick);
     connectGuarded(m_bSearch, &Tmain::bSearchClick);

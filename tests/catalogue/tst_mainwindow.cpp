@@ -11,6 +11,12 @@
 #include "support/fixture.h"
 
 #include <QAction>
+#include <QFile>
+#include <QFontDatabase>
+#include <QFontInfo>
+#include <QPushButton>
+#include <QTimer>
+#include "catalogue/abo.h"
 #include <QMenu>
 #include <QMenuBar>
 #include <QSettings>
@@ -220,6 +226,44 @@ private slots:
         action->trigger();
         QCOMPARE(fixture.dialogs().notices.size(), 1);
         QCOMPARE(fixture.desktop().opened, QStringList{folder.file(file)});
+    }
+
+    void cardFacesComeFromTheProgramFolder()
+    {
+        vzt::FixtureFolder folder;
+        const QString dejavu = QStringLiteral("/usr/share/fonts/truetype/dejavu/");
+        if (!QFile::exists(dejavu + QStringLiteral("DejaVuSerif-Bold.ttf")))
+            QSKIP("DejaVu fonts are not installed");
+        QFile::copy(dejavu + QStringLiteral("DejaVuSerif-Bold.ttf"), folder.file(QStringLiteral("pics/FntName.ttf")));
+        QFile::copy(dejavu + QStringLiteral("DejaVuSans.ttf"), folder.file(QStringLiteral("pics/FntText.ttf")));
+        const int before = QFontDatabase::families().size();
+        {
+            vzt::ProgramFixture fixture(folder.path());
+            QCOMPARE(QFontInfo(QFont(QStringLiteral("zrn_FntName"))).family(), QStringLiteral("DejaVu Serif"));
+            QCOMPARE(QFontInfo(QFont(QStringLiteral("zrn_FntText"))).family(), QStringLiteral("DejaVu Sans"));
+        }
+        // Removed again at shutdown (the system copies of DejaVu stay).
+        QCOMPARE(QFontDatabase::families().size(), before);
+    }
+
+    void aboutBoxClosesOnEscape()
+    {
+        vzt::FixtureFolder folder;
+        vzt::ProgramFixture fixture(folder.path());
+        Tabout *about = fixture.program().forms().about;
+        QCOMPARE(about->windowTitle(), QStringLiteral("О программе"));
+        QCOMPARE(about->size(), QSize(257, 129));
+        bool closedByEscape = false;
+        QTimer::singleShot(0, about, [&] {
+            QTest::keyClick(about, Qt::Key_Escape);
+            closedByEscape = !about->isVisible();
+            if (about->isVisible())
+                about->reject();
+        });
+        fixture.program().main().findChild<QAction *>(QStringLiteral("N27"))->trigger();
+        QVERIFY(closedByEscape);
+        QVERIFY(about->findChild<QPushButton *>(QStringLiteral("Button1")));
+        QCOMPARE(about->findChild<QPushButton *>(QStringLiteral("Button1"))->text(), QStringLiteral("Закрыть"));
     }
 
     void placement_data()
