@@ -89,7 +89,17 @@ int compareCyrillic(const char *a, int lenA, const char *b, int lenB)
 {
     const auto *sa = reinterpret_cast<const unsigned char *>(a);
     const auto *sb = reinterpret_cast<const unsigned char *>(b);
-    int i = 0, j = 0;
+    // Skip the bytes both texts share (equal characters weigh the same), backing up to the start
+    // of the character where they part.
+    const int shorter = std::min(lenA, lenB);
+    int common = 0;
+    while (common < shorter && sa[common] == sb[common])
+        ++common;
+    if (common == lenA && common == lenB)
+        return 0;
+    while (common > 0 && ((common < lenA ? sa[common] : sb[common]) & 0xC0) == 0x80)
+        --common;
+    int i = common, j = common;
     while (i < lenA && j < lenB) {
         const quint32 wa = primaryWeight(nextCodePoint(sa, lenA, i));
         const quint32 wb = primaryWeight(nextCodePoint(sb, lenB, j));
@@ -101,11 +111,10 @@ int compareCyrillic(const char *a, int lenA, const char *b, int lenB)
     if (j < lenB)
         return -1;
     // Equal apart from letter case: order by the exact characters (capitals first).
-    const int common = std::min(lenA, lenB);
-    const int c = std::memcmp(a, b, size_t(common));
+    const int c = std::memcmp(a, b, size_t(shorter));
     if (c != 0)
         return c < 0 ? -1 : 1;
-    return lenA == lenB ? 0 : (lenA < lenB ? -1 : 1);
+    return lenA < lenB ? -1 : 1;
 }
 
 bool likeMatch(const char *pattern, int patternLen, const char *text, int textLen)
