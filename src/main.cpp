@@ -1,9 +1,12 @@
 #include "catalogue/mainf.h"
 #include "catalogue/program.h"
+#include "platform/dialogs.h"
+#include "platform/error.h"
 #include "platform/qtdialogs.h"
 
 #include <QApplication>
 #include <QDir>
+#include <memory>
 
 int main(int argc, char *argv[])
 {
@@ -12,7 +15,11 @@ int main(int argc, char *argv[])
     vz::installQtDialogs();
     Program::Options options;
     options.appDir = QDir::currentPath(); // the program runs from its own folder
-    Program program(options);
-    program.main().show();
+    std::unique_ptr<Program> program;
+    // A program folder the program cannot start on (an unreadable database, say) is reported
+    // in the error box instead of ending without a word.
+    if (!vz::guarded([&] { program = std::make_unique<Program>(options); }))
+        return 1;
+    program->main().show();
     return QApplication::exec();
 }
