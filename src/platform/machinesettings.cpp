@@ -29,7 +29,12 @@ BrowserPrintSettings::BrowserPrintSettings(QSettings *store)
 {
 }
 
-BrowserPrintSettings::~BrowserPrintSettings() = default;
+BrowserPrintSettings::~BrowserPrintSettings()
+{
+    // A run that ends before its shutdown (a failed start) still gives the values back.
+    if (m_applied)
+        restore();
+}
 
 QStringList BrowserPrintSettings::keys()
 {
@@ -42,6 +47,7 @@ QStringList BrowserPrintSettings::keys()
 void BrowserPrintSettings::apply()
 {
     m_saved.clear();
+    m_applied = true;
     const QStringList all = keys();
     for (int i = 0; i < all.size(); ++i) {
         const QString &key = all.at(i);
@@ -59,6 +65,7 @@ void BrowserPrintSettings::restore()
     for (const auto &[key, value] : std::as_const(m_saved))
         m_store->setValue(key, value);
     m_store->sync();
+    m_applied = false;
 }
 
 void activateRussianKeyboard()

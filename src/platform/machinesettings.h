@@ -32,6 +32,7 @@ private:
     std::unique_ptr<QSettings> m_own;
     QSettings *m_store;
     QList<QPair<QString, QString>> m_saved;
+    bool m_applied = false;
 };
 
 /// Loads and activates the Russian keyboard layout "00000419" (Windows only; elsewhere nothing).

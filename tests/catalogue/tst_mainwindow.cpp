@@ -17,6 +17,9 @@
 #include <QPushButton>
 #include <QTimer>
 #include "catalogue/abo.h"
+#include "platform/error.h"
+#include <QDir>
+#include <QTemporaryDir>
 #include <QMenu>
 #include <QMenuBar>
 #include <QSettings>
@@ -202,6 +205,21 @@ private slots:
         QCOMPARE(before.value(QStringLiteral("PageSetup/margin_left")).toString(), QStringLiteral("0.75"));
         // Missing before the first run: saved and written back as an empty text.
         QCOMPARE(before.value(QStringLiteral("PageSetup/margin_top")).toString(), QString());
+    }
+
+    void failedStartGivesTheSettingsBack()
+    {
+        QTemporaryDir folder;
+        QDir(folder.path()).mkpath(QStringLiteral("db1.sqlite")); // not a database file
+        QTemporaryDir settingsDir;
+        QSettings store(settingsDir.filePath(QStringLiteral("s.ini")), QSettings::IniFormat);
+        store.setValue(QStringLiteral("PageSetup/footer"), QStringLiteral("&d"));
+        Program::Options options;
+        options.appDir = folder.path();
+        options.printSettings = &store;
+        QVERIFY_THROWS_EXCEPTION(vz::Error, Program program(options));
+        QCOMPARE(store.value(QStringLiteral("PageSetup/footer")).toString(), QStringLiteral("&d"));
+        QCOMPARE(store.value(QStringLiteral("main/Display Inline Images")).toString(), QString());
     }
 
     void helpFiles_data()
