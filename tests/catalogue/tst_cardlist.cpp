@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
+#include <QMenu>
 #include <QTest>
 
 // Types text key by key; QTest::keyClicks cannot map Cyrillic letters to keys.
@@ -174,6 +175,18 @@ private slots:
         QCOMPARE(edit1()->text(), QStringLiteral("я"));
         QVERIFY(edit1()->hasFocus());
         QCOMPARE(edit1()->cursorPosition(), 1);
+    }
+
+    void rightClickOpensTheCopyMenu()
+    {
+        QMenu *menu = main().pmCopy();
+        menu->actions().first()->setText(QStringLiteral("Копировать колоду"));
+        const QRect third = list()->visualRect(list()->model()->index(2, 0));
+        QTest::mouseClick(list()->viewport(), Qt::RightButton, {}, third.center());
+        QCOMPARE(menu->actions().first()->text(), QStringLiteral("Копировать список карт"));
+        QVERIFY(menu->isVisible());
+        QVERIFY(list()->hasFocus());
+        menu->hide();
     }
 
     void emptyResultKeepsTheShownCard()

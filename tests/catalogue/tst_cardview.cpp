@@ -160,8 +160,25 @@ private slots:
         QCOMPARE(main.findChild<QLineEdit *>(QStringLiteral("aftar"))->text(), QStringLiteral("Анна Сидорова"));
         QCOMPARE(main.findChild<QLabel *>(QStringLiteral("Image3"))->toolTip(), QStringLiteral("Редкость: Редкая"));
 
+        auto stacking = [&] {
+            QStringList order;
+            for (QObject *child : main.findChild<QWidget *>(QStringLiteral("card_image"))->children())
+                if (!child->objectName().isEmpty() && child->isWidgetType())
+                    order << child->objectName();
+            return order;
+        };
+        QCOMPARE(stacking().last(), QStringLiteral("Image2"));
+
         // Composed mode: frame at the bottom, rules text rendered with its icon.
         bView->click();
+        QCOMPARE(stacking(), (QStringList{QStringLiteral("Image2"), QStringLiteral("numer"),
+                                          QStringLiteral("nset"), QStringLiteral("imgmov"),
+                                          QStringLiteral("imglif"), QStringLiteral("imghit"),
+                                          QStringLiteral("imgcost"), QStringLiteral("Image3"),
+                                          QStringLiteral("Image1"), QStringLiteral("hit"),
+                                          QStringLiteral("cost"), QStringLiteral("lif"),
+                                          QStringLiteral("mov"), QStringLiteral("Name"),
+                                          QStringLiteral("rw")}));
         QVERIFY(!main.cardView().scanShown());
         QVERIFY(!rw->isHidden());
         QCOMPARE(bView->property("picture").toString(), QStringLiteral("mini.bmp"));
