@@ -1,5 +1,6 @@
 #include "filterquery.h"
 
+#include "platform/database.h"
 #include "platform/error.h"
 
 #include <QRegularExpression>
@@ -7,14 +8,6 @@
 namespace vz {
 
 namespace {
-
-/// Text for the inside of an SQL literal: every quote doubled.
-QString literalBody(const QString &text)
-{
-    QString body = text;
-    body.replace(QLatin1Char('\''), QStringLiteral("''"));
-    return body;
-}
 
 /// The number text of a range field, checked to be a whole number.
 QString wholeNumber(const QString &text, const QString &fieldCaption)
@@ -75,7 +68,7 @@ QStringList BuildFilterSql(const FilterState &s, const QString &sortOrder)
 
     sql << QStringLiteral("and (set_name='' ");
     for (const QString &set : s.sets)
-        sql << QStringLiteral("or set_name='") + literalBody(set) + QLatin1Char('\'');
+        sql << QStringLiteral("or set_name=") + sqlQuote(set);
     sql << QStringLiteral(")");
 
     sql << QStringLiteral("and (elity=0 ");
@@ -111,7 +104,7 @@ QStringList BuildFilterSql(const FilterState &s, const QString &sortOrder)
     // A phrase line carries one enclosing character at each end, which is not searched.
     for (const QString &phrase : s.phrases) {
         const QString inner = phrase.size() >= 2 ? phrase.mid(1, phrase.size() - 2) : QString();
-        sql << QStringLiteral("and text like '%") + literalBody(inner) + QStringLiteral("%'");
+        sql << QStringLiteral("and text like ") + sqlQuote(QLatin1Char('%') + inner + QLatin1Char('%'));
     }
 
     if (s.classActive) {
@@ -121,8 +114,8 @@ QStringList BuildFilterSql(const FilterState &s, const QString &sortOrder)
         if (s.classAny)
             sql << QStringLiteral("and (text like '%krivedmedved%' ");
         for (const QString &className : s.classes)
-            sql << joiner + QStringLiteral(" text like '%") + literalBody(className)
-                    + QStringLiteral(".%'");
+            sql << joiner + QStringLiteral(" text like ")
+                    + sqlQuote(QLatin1Char('%') + className + QStringLiteral(".%"));
         if (s.classAny)
             sql << QStringLiteral(")");
     }
@@ -133,7 +126,7 @@ QStringList BuildFilterSql(const FilterState &s, const QString &sortOrder)
             sql << QStringLiteral("and text like '%") + tokens.at(i) + QStringLiteral("%'");
 
     if (s.artistActive)
-        sql << QStringLiteral("and artist='") + literalBody(s.artist) + QLatin1Char('\'');
+        sql << QStringLiteral("and artist=") + sqlQuote(s.artist);
 
     sql << QStringLiteral("ORDER BY ") + sortOrder;
     return sql;

@@ -1,5 +1,6 @@
 #include "searchquery.h"
 
+#include "platform/database.h"
 #include "platform/textfile.h"
 
 #include <QSet>
@@ -36,13 +37,6 @@ QString withFirst(const QString &text, bool upper)
     return result;
 }
 
-QString literalBody(const QString &text)
-{
-    QString body = text;
-    body.replace(QLatin1Char('\''), QStringLiteral("''"));
-    return body;
-}
-
 } // namespace
 
 QString FirstLetterUpper(const QString &text)
@@ -58,22 +52,23 @@ QString FirstLetterLower(const QString &text)
 QStringList BuildSearchSql(const QStringList &baseLines, const QString &text,
     const SearchFields &fields, const QString &sortOrder)
 {
-    const QString u = literalBody(FirstLetterUpper(text));
-    const QString l = literalBody(FirstLetterLower(text));
+    const QString u = FirstLetterUpper(text);
+    const QString l = FirstLetterLower(text);
+    const QString percent(QLatin1Char('%'));
     QStringList sql = baseLines;
     if (!sql.isEmpty())
         sql.removeLast(); // the ORDER BY line
     // Every list query already requires card_index>0, so the bracket starts false.
     sql << QStringLiteral("and (card_index<0");
     if (fields.text)
-        sql << QStringLiteral("or text like '%") + u + QStringLiteral("%' or text like '%") + l
-                + QStringLiteral("%'");
+        sql << QStringLiteral("or text like ") + sqlQuote(percent + u + percent)
+                + QStringLiteral(" or text like ") + sqlQuote(percent + l + percent);
     if (fields.flavor)
-        sql << QStringLiteral("or flavor like '%") + u + QStringLiteral("%' or flavor like '%") + l
-                + QStringLiteral("%'");
+        sql << QStringLiteral("or flavor like ") + sqlQuote(percent + u + percent)
+                + QStringLiteral(" or flavor like ") + sqlQuote(percent + l + percent);
     if (fields.name)
-        sql << QStringLiteral("or name like '") + u + QStringLiteral("' or name like '") + l
-                + QStringLiteral("'");
+        sql << QStringLiteral("or name like ") + sqlQuote(u) + QStringLiteral(" or name like ")
+                + sqlQuote(l);
     sql << QStringLiteral(")");
     sql << QStringLiteral("ORDER BY ") + sortOrder;
     return sql;
