@@ -4,6 +4,7 @@
 
 #include "catalogue/mainf.h"
 #include "catalogue/program.h"
+#include "deckbuilding/decktab.h"
 #include "platform/database.h"
 #include "platform/dataset.h"
 #include "platform/textfile.h"
@@ -161,6 +162,25 @@ void BM_ShowCurrentCard(benchmark::State &state)
     }
 }
 
+// "> > >" on a list of 1,000 cards into an empty deck.
+void BM_AddWholeList(benchmark::State &state)
+{
+    Tmain &main = program().main();
+    vz::Query &list = main.qfilter();
+    list.setSql({QStringLiteral("SELECT zarn.* FROM zarn"), QStringLiteral("WHERE card_index<=1000"),
+                 QStringLiteral("ORDER BY name")});
+    list.open();
+    main.setCurrentSet(list);
+    for (auto _ : state) {
+        main.deckTab().addallClick();
+        state.PauseTiming();
+        main.deckTab().deck().emptyTable();
+        main.deckTab().refreshDeckGrid();
+        state.ResumeTiming();
+    }
+    main.setCurrentSet(main.defquery());
+}
+
 } // namespace
 
 BENCHMARK(BM_RawNamesInListOrder)->Unit(benchmark::kMillisecond);
@@ -170,6 +190,7 @@ BENCHMARK(BM_FillCardList)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ApplySortOrder)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_TypeAheadStep)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_ShowCurrentCard)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_AddWholeList)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char **argv)
 {

@@ -204,6 +204,15 @@ QVariantList DataSet::values() const
     return result;
 }
 
+QString DataSet::foldedCell(const Cell &c) const
+{
+    if (c.kind == Kind::Integer)
+        return QString::number(c.integer);
+    if (c.kind == Kind::Null)
+        return {};
+    return QString::fromUtf8(m_arena.data() + c.offset, c.length).toLower();
+}
+
 const std::vector<QString> &DataSet::foldedColumn(int position)
 {
     auto it = m_folded.find(position);
@@ -211,16 +220,28 @@ const std::vector<QString> &DataSet::foldedColumn(int position)
         return it.value();
     std::vector<QString> folded;
     folded.reserve(m_rows.size());
-    for (const Row &row : m_rows) {
-        const Cell &c = row.cells[size_t(position)];
-        if (c.kind == Kind::Integer)
-            folded.push_back(QString::number(c.integer));
-        else if (c.kind == Kind::Null)
-            folded.emplace_back();
-        else
-            folded.push_back(QString::fromUtf8(m_arena.data() + c.offset, c.length).toLower());
-    }
+    for (const Row &row : m_rows)
+        folded.push_back(foldedCell(row.cells[size_t(position)]));
     return m_folded.insert(position, std::move(folded)).value();
+}
+
+void DataSet::foldedRowChanged(int row)
+{
+    for (auto it = m_folded.begin(); it != m_folded.end(); ++it)
+        it.value()[size_t(row)] = foldedCell(m_rows[size_t(row)].cells[size_t(it.key())]);
+}
+
+void DataSet::foldedRowInserted(int row)
+{
+    for (auto it = m_folded.begin(); it != m_folded.end(); ++it)
+        it.value().insert(it.value().begin() + row,
+                          foldedCell(m_rows[size_t(row)].cells[size_t(it.key())]));
+}
+
+void DataSet::foldedRowRemoved(int row)
+{
+    for (auto it = m_folded.begin(); it != m_folded.end(); ++it)
+        it.value().erase(it.value().begin() + row);
 }
 
 bool DataSet::locate(const QString &field, const QString &value, Locate option)
@@ -495,9 +516,9 @@ void Table::post()
         sqlite3_bind_int64(st.stmt, int(m_buffer.size()) + 1, m_rows[size_t(m_cursor)].rowId);
     st.run(m_db.handle());
 
-    invalidateFolded();
     if (m_state == State::Edit) {
         m_rows[size_t(m_cursor)] = makeRow(m_rows[size_t(m_cursor)].rowId, m_buffer);
+        foldedRowChanged(m_cursor);
     } else {
         // Keep card_index order: the new row goes after every row with a smaller or equal index.
         const qint64 rowId = sqlite3_last_insert_rowid(m_db.handle());
@@ -506,6 +527,7 @@ void Table::post()
         while (at > 0 && m_rows[at - 1].cells[0].integer > index)
             --at;
         m_rows.insert(m_rows.begin() + qptrdiff(at), makeRow(rowId, m_buffer));
+        foldedRowInserted(int(at));
         settleCursor(int(at));
     }
     m_state = State::Browse;
@@ -528,7 +550,7 @@ void Table::deleteRecord()
     sqlite3_bind_int64(st.stmt, 1, m_rows[size_t(m_cursor)].rowId);
     st.run(m_db.handle());
     m_rows.erase(m_rows.begin() + m_cursor);
-    invalidateFolded();
+    foldedRowRemoved(m_cursor);
     m_state = State::Browse;
     settleCursor(m_cursor);
 }

@@ -100,6 +100,10 @@ protected:
     QVariant cellValue(const Cell &cell) const;
     const Cell *cell(int position) const;
     void invalidateFolded() { m_folded.clear(); }
+    // Keep the lower-cased columns in step with a single-row change instead of rebuilding them.
+    void foldedRowChanged(int row);
+    void foldedRowInserted(int row);
+    void foldedRowRemoved(int row);
     void settleCursor(int row);
 
     Database &m_db;
@@ -114,6 +118,7 @@ protected:
 
 private:
     const std::vector<QString> &foldedColumn(int position);
+    QString foldedCell(const Cell &cell) const;
     QHash<int, std::vector<QString>> m_folded; // lower-cased texts per column, built on demand
 };
 

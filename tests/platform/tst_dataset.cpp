@@ -229,6 +229,32 @@ private slots:
         QVERIFY_THROWS_EXCEPTION(vz::Error, deck.deleteRecord());
     }
 
+    void locateSeesEveryEdit()
+    {
+        vz::Table deck(*m_db, QStringLiteral("deck"));
+        deck.open();
+        auto find = [&](const QString &name) {
+            return deck.locate(QStringLiteral("name"), name, DataSet::Locate::CaseInsensitive)
+                       ? deck.integer(QStringLiteral("card_index"))
+                       : -1;
+        };
+        deck.appendRecord({1, QStringLiteral("Гном")});
+        QCOMPARE(find(QStringLiteral("ГНОМ")), 1); // the folded column is built here
+        deck.appendRecord({2, QStringLiteral("Эльф")});
+        QCOMPARE(find(QStringLiteral("эльф")), 2);
+        deck.edit();
+        deck.setField(QStringLiteral("name"), QStringLiteral("Орк"));
+        deck.post();
+        QCOMPARE(find(QStringLiteral("эльф")), -1);
+        QCOMPARE(find(QStringLiteral("орк")), 2);
+        deck.first();
+        deck.deleteRecord();
+        QCOMPARE(find(QStringLiteral("гном")), -1);
+        QCOMPARE(find(QStringLiteral("ОРК")), 2);
+        QVERIFY(deck.locate(QStringLiteral("name"), QStringLiteral("ор"),
+                            DataSet::Locate::CaseInsensitivePrefix));
+    }
+
     void textFieldKeepsApostropheThroughPost()
     {
         vz::Table zarn(*m_db, QStringLiteral("zarn"));
