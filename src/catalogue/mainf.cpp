@@ -311,7 +311,6 @@ void Tmain::buildMenu()
         return menu;
     };
     const Item separator{nullptr, {}, {}, nullptr};
-    DeckTab *deck = m_deckTab.get();
     addMenu(QStringLiteral("N1"), QStringLiteral("Колода"),
             {{"N2", QStringLiteral("Очистить колоду"), QKeySequence(Qt::CTRL | Qt::Key_N), nullptr},
              {"N3", QStringLiteral("Сохранить"), QKeySequence(Qt::CTRL | Qt::Key_S), nullptr},
@@ -329,7 +328,6 @@ void Tmain::buildMenu()
         connect(action, &QAction::triggered, this,
                 [this, handler] { vz::guarded([this, handler] { (m_deckTab.get()->*handler)(); }); });
     };
-    Q_UNUSED(deck);
     forward("N2", &DeckTab::bNewClick);
     forward("N3", &DeckTab::bSaveClick);
     forward("N4", &DeckTab::bLoadClick);
@@ -479,8 +477,10 @@ void Tmain::bSearchClick()
         endSearch();
         return;
     }
+    // A cancelled (or failed) search leaves the state as it was; the button shows that state
+    // again, since clicking it toggled it.
     if (m_forms.search->exec() != QDialog::Accepted)
-        setSearchBase(m_searchBase); // shows the button as the state says
+        setSearchBase(m_searchBase);
 }
 
 void Tmain::bFiltersClick()
@@ -495,7 +495,7 @@ void Tmain::bFiltersClick()
         return;
     }
     if (m_forms.filters->exec() != QDialog::Accepted)
-        setFilterActive(m_filterActive);
+        setFilterActive(m_filterActive); // shows the button released again
 }
 
 void Tmain::bSortClick()
