@@ -93,17 +93,16 @@ Tmain::Tmain(const Options &options, Forms &forms)
     m_printSettings = std::make_unique<vz::BrowserPrintSettings>(options.printSettings);
     m_printSettings->apply();
 
-    // 2. The card table and the default list query.
+    // 2. The card table and the default list query. The query is run once, sorted, at step 13,
+    // and the card table is read when a feature first needs its own cursor.
     m_db = std::make_unique<vz::Database>(AppFile(QStringLiteral("\\db1.sqlite")));
     m_zarn = std::make_unique<vz::Table>(*m_db, QStringLiteral("zarn"));
-    m_zarn->open();
     m_defquery = std::make_unique<vz::Query>(*m_db);
     m_qfilter = std::make_unique<vz::Query>(*m_db);
     m_qsearch = std::make_unique<vz::Query>(*m_db);
     m_defquery->setSql({QStringLiteral("SELECT zarn.*"), QStringLiteral("FROM zarn"),
                         QStringLiteral("WHERE card_index>0"), QStringLiteral("ORDER BY name")});
     m_currentSet = m_defquery.get();
-    m_defquery->open();
 
     // 3. Cyrillic typing at once.
     vz::activateRussianKeyboard();
@@ -144,6 +143,13 @@ Tmain::Tmain(const Options &options, Forms &forms)
 }
 
 Tmain::~Tmain() = default;
+
+vz::Table &Tmain::zarn()
+{
+    if (!m_zarn->isOpen())
+        m_zarn->open();
+    return *m_zarn;
+}
 
 QString Tmain::AppFile(const QString &relative) const
 {

@@ -54,7 +54,7 @@ public:
     QString AppDir() const override { return m_appDir; }
     QString AppFile(const QString &relative) const override;
     vz::Database &db() override { return *m_db; }
-    vz::Table &zarn() override { return *m_zarn; }
+    vz::Table &zarn() override;
     vz::Query &defquery() override { return *m_defquery; }
     vz::Query &qfilter() override { return *m_qfilter; }
     vz::Query &qsearch() override { return *m_qsearch; }
