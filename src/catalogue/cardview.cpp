@@ -121,9 +121,9 @@ void CardView::setPicture(QLabel *target, const QString &relative)
     target->setProperty("picture", exists ? relative : QString());
 }
 
-void CardView::setScaledDown(QLabel *target, const QString &file)
+void CardView::setScaledDown(QLabel *target, const QImage &image)
 {
-    QPixmap picture(file);
+    QPixmap picture = QPixmap::fromImage(image);
     if (!picture.isNull()
         && (picture.width() > target->width() || picture.height() > target->height()))
         picture = picture.scaled(target->size(), Qt::KeepAspectRatio, Qt::SmoothTransformation);
@@ -170,7 +170,7 @@ bool CardView::draw(const TCardRecord &card, const QString &appDir)
     if (m_bView->isChecked() && !card.scan_path.isEmpty() && QFile::exists(scan)) {
         m_rw->hide();
         m_image2->raise();
-        setScaledDown(m_image2, scan);
+        setScaledDown(m_image2, QImage(scan));
         m_bView->setIcon(QIcon(TransparentPicture(m_appFile(QStringLiteral("\\pics\\mini2.bmp")))));
         m_bView->setProperty("picture", QStringLiteral("mini2.bmp"));
         m_scanShown = true;
@@ -184,7 +184,7 @@ bool CardView::draw(const TCardRecord &card, const QString &appDir)
 
     const QString frameFile = m_appFile(QStringLiteral("\\pics\\%1.jpg").arg(card.element));
     const QImage frame(frameFile);
-    setScaledDown(m_image2, frameFile);
+    setScaledDown(m_image2, frame);
     const QString art = m_appFile(QStringLiteral("\\small\\") + card.pic_path + QStringLiteral(".jpg"));
     if (!card.pic_path.isEmpty() && QFile::exists(art))
         m_image1->setPixmap(QPixmap(art));

@@ -4,6 +4,7 @@
 #include <functional>
 
 class QGroupBox;
+class QImage;
 class QPixmap;
 class QLabel;
 class QLineEdit;
@@ -42,7 +43,7 @@ public:
 private:
     QLabel *label(const QString &name, int x, int y, int w, int h);
     void setPicture(QLabel *target, const QString &relative);
-    void setScaledDown(QLabel *target, const QString &file);
+    void setScaledDown(QLabel *target, const QImage &image);
 
     QGroupBox *m_group;
     QLineEdit *m_aftar;
