@@ -24,6 +24,10 @@ void Tmain::FillCardList()
     set.first();
     m_listModel->setNames(set.isOpen() ? set.columnTexts(QStringLiteral("name")) : QStringList());
     TypeAhead();
+    // When the type-ahead lands on the card already shown, the view is not redrawn; its item
+    // is still selected in the new list, or the list keys would have nothing to work from.
+    if (selectedItem() < 0 && set.recNo() >= 0)
+        selectItem(m_listModel->firstIndexOf(set.text(QStringLiteral("name"))));
     m_mainWiever->setTitle(QStringLiteral("Выбрано карт: %1").arg(m_listModel->rowCount()));
 }
 

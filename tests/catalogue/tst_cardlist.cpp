@@ -189,6 +189,25 @@ private slots:
         menu->hide();
     }
 
+    void refilledListSelectsTheShownCard()
+    {
+        // The card shown stays the current one after the list is refilled: it is not drawn
+        // again, but its item is selected in the new list, so the keys keep working.
+        typeText(edit1(), QStringLiteral("Ящ"));
+        main().qfilter().setSql({QStringLiteral("SELECT zarn.* FROM zarn"),
+                                 QStringLiteral("WHERE card_index in (1, 3, 7)"),
+                                 QStringLiteral("ORDER BY name")});
+        main().qfilter().open();
+        main().setCurrentSet(main().qfilter());
+        main().FillCardList();
+        QCOMPARE(items(), (QStringList{QStringLiteral("Аист"), QStringLiteral("Ёлка"),
+                                       QStringLiteral("Ящер")}));
+        QCOMPARE(selected(), 2);
+        edit1()->setFocus();
+        QTest::keyClick(edit1(), Qt::Key_Up);
+        QCOMPARE(shownName(), QStringLiteral("Ёлка"));
+    }
+
     void emptyResultKeepsTheShownCard()
     {
         edit1()->setFocus();
