@@ -98,7 +98,7 @@ const QStringList &markupAbbreviations();
 /// Pictures: everything under pics/, small/ and html/ (except the fonts). Throws vz::Error.
 void drawAllPictures(const QString &dir, const SampleCatalogue &catalogue, quint32 seed);
 
-/// Writes `image` as a GIF (our own encoder; Qt reads GIF but cannot write it).
+/// Writes `image` as a GIF with giflib (Qt reads GIF but cannot write it).
 bool writeGif(const QImage &image, const QString &path);
 
 } // namespace vz::sample
