@@ -175,14 +175,20 @@ Database::Database(const QString &path)
         throw DbError(QStringLiteral("Не удалось открыть базу данных %1: %2").arg(path, message));
     }
     registerFunctions(m_db);
-    // A page cache and memory map large enough for the whole catalogue: list queries walk the
-    // name index and fetch rows in name order, which is random access into the table.
+    // A page cache and memory map large enough for the whole catalogue.
     exec(QStringLiteral("PRAGMA journal_mode=WAL; PRAGMA synchronous=NORMAL;"
                         "PRAGMA cache_size=-131072; PRAGMA mmap_size=536870912;"));
+    // The list queries read every field in name order. An index on the name that holds every
+    // other field too lets them read it front to back, instead of fetching each row by its row
+    // id in name order, which is random access into the table (about 40 % of a list query).
+    QStringList listColumns = kCardFields;
+    listColumns.move(listColumns.indexOf(QStringLiteral("name")), 0);
     exec(QStringLiteral("CREATE TABLE IF NOT EXISTS zarn (%1);").arg(columnList(kCardFields))
          + QStringLiteral("CREATE TABLE IF NOT EXISTS deck (%1);").arg(columnList(deckFields()))
-         + QStringLiteral("CREATE INDEX IF NOT EXISTS zarn_name ON zarn(name);"
-                          "CREATE INDEX IF NOT EXISTS zarn_card_index ON zarn(card_index);"));
+         + QStringLiteral("DROP INDEX IF EXISTS zarn_name;"
+                          "CREATE INDEX IF NOT EXISTS zarn_list ON zarn(%1);"
+                          "CREATE INDEX IF NOT EXISTS zarn_card_index ON zarn(card_index);")
+               .arg(listColumns.join(QStringLiteral(", "))));
 }
 
 Database::~Database()
